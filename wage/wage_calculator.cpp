@@ -53,8 +53,8 @@ WageBreakdown CalculateWage(const WageInputs& inputs,
     b.SuperGrossWage = D(R(SuperGrossFactor * gross + RoundingOffset));
     receiver(WageFigure::SuperGrossWage, b.SuperGrossWage);
 
-    b.TaxBase = D(R(Extended{b.SuperGrossWage} / TaxBaseDivisor + RoundingOffset) *
-                  TaxBaseMultiplier);
+    b.TaxBase =
+        D(R(Extended{b.SuperGrossWage} / TaxBaseDivisor + RoundingOffset) * TaxBaseMultiplier);
     receiver(WageFigure::TaxBase, b.TaxBase);
 
     b.TaxBeforeRelief = D(TaxRate * b.TaxBase);
@@ -93,36 +93,62 @@ WageBreakdown CalculateWage(const WageInputs& inputs,
     return b;
 }
 
+ExtendedRates CalculationRates() {
+    return {SuperGrossFactor, TaxRate, EmployeeSocialRate, EmployeeHealthRate, EmployerSocialRate};
+}
+
 double FigureValue(const WageBreakdown& b, WageFigure figure) {
     switch (figure) {
-        case WageFigure::SuperGrossWage: return b.SuperGrossWage;
-        case WageFigure::TaxBase: return b.TaxBase;
-        case WageFigure::TaxBeforeRelief: return b.TaxBeforeRelief;
-        case WageFigure::TaxAfterRelief: return b.TaxAfterRelief;
-        case WageFigure::EmployeeSocial: return b.EmployeeSocial;
-        case WageFigure::EmployeeHealth: return b.EmployeeHealth;
-        case WageFigure::NetWage: return b.NetWage;
-        case WageFigure::EmployerSocial: return b.EmployerSocial;
-        case WageFigure::EmployerHealth: return b.EmployerHealth;
-        case WageFigure::EmployerCost: return b.EmployerCost;
-        case WageFigure::StateLevy: return b.StateLevy;
+        case WageFigure::SuperGrossWage:
+            return b.SuperGrossWage;
+        case WageFigure::TaxBase:
+            return b.TaxBase;
+        case WageFigure::TaxBeforeRelief:
+            return b.TaxBeforeRelief;
+        case WageFigure::TaxAfterRelief:
+            return b.TaxAfterRelief;
+        case WageFigure::EmployeeSocial:
+            return b.EmployeeSocial;
+        case WageFigure::EmployeeHealth:
+            return b.EmployeeHealth;
+        case WageFigure::NetWage:
+            return b.NetWage;
+        case WageFigure::EmployerSocial:
+            return b.EmployerSocial;
+        case WageFigure::EmployerHealth:
+            return b.EmployerHealth;
+        case WageFigure::EmployerCost:
+            return b.EmployerCost;
+        case WageFigure::StateLevy:
+            return b.StateLevy;
     }
     return 0;
 }
 
 std::string_view FigureName(WageFigure figure) {
     switch (figure) {
-        case WageFigure::SuperGrossWage: return "SuperGrossWage";
-        case WageFigure::TaxBase: return "TaxBase";
-        case WageFigure::TaxBeforeRelief: return "TaxBeforeRelief";
-        case WageFigure::TaxAfterRelief: return "TaxAfterRelief";
-        case WageFigure::EmployeeSocial: return "EmployeeSocial";
-        case WageFigure::EmployeeHealth: return "EmployeeHealth";
-        case WageFigure::NetWage: return "NetWage";
-        case WageFigure::EmployerSocial: return "EmployerSocial";
-        case WageFigure::EmployerHealth: return "EmployerHealth";
-        case WageFigure::EmployerCost: return "EmployerCost";
-        case WageFigure::StateLevy: return "StateLevy";
+        case WageFigure::SuperGrossWage:
+            return "SuperGrossWage";
+        case WageFigure::TaxBase:
+            return "TaxBase";
+        case WageFigure::TaxBeforeRelief:
+            return "TaxBeforeRelief";
+        case WageFigure::TaxAfterRelief:
+            return "TaxAfterRelief";
+        case WageFigure::EmployeeSocial:
+            return "EmployeeSocial";
+        case WageFigure::EmployeeHealth:
+            return "EmployeeHealth";
+        case WageFigure::NetWage:
+            return "NetWage";
+        case WageFigure::EmployerSocial:
+            return "EmployerSocial";
+        case WageFigure::EmployerHealth:
+            return "EmployerHealth";
+        case WageFigure::EmployerCost:
+            return "EmployerCost";
+        case WageFigure::StateLevy:
+            return "StateLevy";
     }
     return {};
 }

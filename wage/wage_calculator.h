@@ -31,8 +31,8 @@ enum class WageFigure {
 inline constexpr int WageFigureCount = 11;
 
 struct WageBreakdown {
-    double SuperGrossWage, TaxBase, TaxBeforeRelief, TaxAfterRelief, EmployeeSocial,
-        EmployeeHealth, NetWage, EmployerSocial, EmployerHealth, EmployerCost, StateLevy;
+    double SuperGrossWage, TaxBase, TaxBeforeRelief, TaxAfterRelief, EmployeeSocial, EmployeeHealth,
+        NetWage, EmployerSocial, EmployerHealth, EmployerCost, StateLevy;
 };
 
 // Computes the eleven figures in step order and hands each one to `receiver` as soon as it is
@@ -47,6 +47,14 @@ double FigureValue(const WageBreakdown& breakdown, WageFigure figure);
 
 // The figure's identifier, e.g. "SuperGrossWage".
 std::string_view FigureName(WageFigure figure);
+
+// The five rates as the calculation holds them, the nearest extended values of 1.34, 0.15,
+// 0.045, 0.065 and 0.09.
+struct ExtendedRates {
+    long double SuperGrossFactor, TaxRate, EmployeeSocialRate, EmployeeHealthRate,
+        EmployerSocialRate;
+};
+ExtendedRates CalculationRates();
 
 // Puts the x87 unit into 64-bit precision, rounding to nearest, exceptions masked; a process can
 // inherit another setting, and every figure depends on this one.
