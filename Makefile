@@ -25,3 +25,8 @@ bench: build
 
 clean:
 	@rm -rf $(BUILD_DIR)
+
+# A Debian package of the installed program (cista-mzda_<version>_<arch>.deb in the build folder).
+.PHONY: package
+package: build
+	@cmake --build $(BUILD_DIR) --target package

@@ -4,13 +4,13 @@ set(CPACK_PACKAGE_NAME ${CISTA_MZDA_PACKAGE})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Čistá mzda developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator of a Czech employee's monthly net wage")
+# The long description; CPack puts the summary above it and indents its lines.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "calculator of a Czech employee's monthly net wage
- Čistá mzda works out the net wage, the tax before and after reliefs, the
- employee's and the employer's social and health insurance, the employer's
- cost and the levy to the state from the gross wage, the children claimed and
- the spouse relief, draws the split as a pie chart and explains every figure.
- The user interface is in Czech.")
+    "Čistá mzda works out the net wage, the tax before and after reliefs, the
+employee's and the employer's social and health insurance, the employer's
+cost and the levy to the state from the gross wage, the children claimed and
+the spouse relief, draws the split as a pie chart and explains every figure.
+The user interface is in Czech.")
 set(CISTA_MZDA_MAINTAINER "Čistá mzda developers <cista-mzda@example.org>"
     CACHE STRING "Maintainer field of the Debian package: name <e-mail>")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CISTA_MZDA_MAINTAINER}")
