@@ -146,9 +146,24 @@ bool SplitRealText(std::u16string_view text, char16_t separator, RealText& out) 
     return i == n;
 }
 
+// Inlined: passing an extended value to a function goes through memory, slowly.
+[[gnu::always_inline]] inline Extended Scale(Extended value, int power) {
+    if (power == 0) return value;
+    if (power <= -5120) return 0;
+    if (power >= 5120) return value * LargePowers[9] * LargePowers[9];  // beyond any extended
+    const int a = power < 0 ? -power : power;
+    const auto apply = [&](Extended factor) {
+        value = power > 0 ? value * factor : value / factor;
+    };
+    apply(SmallPowers[a % 32]);
+    if ((a / 32) % 16 != 0) apply(MediumPowers[(a / 32) % 16]);
+    if (a / 512 != 0) apply(LargePowers[a / 512]);
+    return value;
+}
+
 // N of the format: m scaled so that it has 18 integer digits, rounded to a whole number.
 Extended ScaledDigits(Extended magnitude, int decimalExponent) {
-    return std::nearbyint(ScaleByPowerOfTen(magnitude, 18 - decimalExponent));
+    return std::rint(Scale(magnitude, 18 - decimalExponent));
 }
 
 int FloorDiv(int numerator, int denominator) {
@@ -156,44 +171,61 @@ int FloorDiv(int numerator, int denominator) {
     return (numerator % denominator != 0 && numerator < 0) ? quotient - 1 : quotient;
 }
 
-void AppendDecimal(std::u16string& out, int value) {
-    char16_t digits[12];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char16_t>(u'0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    while (count > 0) out += digits[--count];
-}
+// Collects a formatted number without allocating on the way; the longest text, a sign with
+// "0,000" and 15 digits or a scientific form with a three-digit exponent, has 23 characters.
+class TextBuffer {
+public:
+    void Put(char16_t c) { chars_[size_++] = c; }
+    void Put(std::u16string_view text) {
+        for (const char16_t c : text) Put(c);
+    }
+    void PutZeros(std::size_t count) {
+        while (count-- > 0) Put(u'0');
+    }
+    void PutDecimal(int value) {
+        char16_t digits[12];
+        int count = 0;
+        do {
+            digits[count++] = static_cast<char16_t>(u'0' + value % 10);
+            value /= 10;
+        } while (value != 0);
+        while (count > 0) Put(digits[--count]);
+    }
+    std::u16string Text() const { return {chars_, size_}; }
+
+private:
+    char16_t chars_[32];
+    std::size_t size_ = 0;
+};
 
 }  // namespace
 
-long double ScaleByPowerOfTen(long double value, int power) {
-    if (power == 0) return value;
-    if (power <= -5120) return 0;
-    if (power >= 5120) return value * LargePowers[9] * LargePowers[9];  // beyond any extended
-    const int a = power < 0 ? -power : power;
-    // A factor of 1 leaves the value exact, so unused table slots cost nothing.
-    const Extended factors[] = {SmallPowers[a % 32], MediumPowers[(a / 32) % 16],
-                                LargePowers[a / 512]};
-    for (const Extended factor : factors) value = power > 0 ? value * factor : value / factor;
-    return value;
-}
+long double ScaleByPowerOfTen(long double value, int power) { return Scale(value, power); }
 
 double ParseReal(std::u16string_view text, char16_t decimalSeparator) {
     RealText parts;
     if (!SplitRealText(text, decimalSeparator, parts)) ThrowNotReal(text);
 
+    // value = value x 10 + digit, rounded to extended at each step. Up to 19 digits this is
+    // exact, so those are gathered as an integer first.
+    std::uint64_t exactPart = 0;
+    int exactDigits = 0;
     Extended value = 0;
     for (const std::u16string_view digits : parts.mantissaDigits) {
         for (const char16_t digit : digits) {
-            value = value * 10 + (digit - u'0');
+            if (exactDigits < 19) {
+                exactPart = exactPart * 10 + static_cast<unsigned>(digit - u'0');
+                if (++exactDigits == 19) value = static_cast<Extended>(exactPart);
+            } else {
+                value = value * 10 + (digit - u'0');
+            }
         }
     }
+    if (exactDigits < 19) value = static_cast<Extended>(exactPart);
     if (std::isinf(value)) ThrowNotReal(text);
 
     const int power = parts.exponent - static_cast<int>(parts.mantissaDigits[1].size());
-    value = ScaleByPowerOfTen(value, power);
+    value = Scale(value, power);
     if (std::isinf(value)) ThrowNotReal(text);
     if (parts.negative) value = -value;
 
@@ -250,7 +282,7 @@ std::u16string FormatReal(double value, char16_t decimalSeparator) {
     if (std::isinf(value)) return value < 0 ? u"-INF" : u"INF";
 
     const Extended magnitude = std::fabs(static_cast<Extended>(value));
-    const int binaryExponent = std::ilogb(magnitude);
+    const int binaryExponent = std::ilogb(value);
     // 19728 / 65536 lies just below log10(2): E estimates the decimal exponent, so that
     // m = 0.d1d2... x 10^E; an estimate off by one is mended below.
     int decimalExponent = FloorDiv(binaryExponent * 19728, 65536) + 1;
@@ -263,12 +295,13 @@ std::u16string FormatReal(double value, char16_t decimalSeparator) {
         scaled = ScaledDigits(magnitude, decimalExponent);
     }
     if (scaled >= 1e18L) {
-        scaled = std::nearbyint(scaled / 10);
+        scaled = std::rint(scaled / 10);
         ++decimalExponent;
     }
 
     // Cut the 18 digits to 15, rounding half up on the 16th digit.
-    std::uint64_t digits = static_cast<std::uint64_t>(scaled);
+    // Already whole and below 10^18: no switch of the x87 rounding mode is needed.
+    std::uint64_t digits = static_cast<std::uint64_t>(std::llrint(scaled));
     const unsigned sixteenth = static_cast<unsigned>((digits / 100) % 10);
     digits /= 1000;
     if (sixteenth >= 5) ++digits;
@@ -289,38 +322,37 @@ std::u16string FormatReal(double value, char16_t decimalSeparator) {
     }
     const std::u16string_view significant(text, static_cast<std::size_t>(digitCount));
 
-    std::u16string out;
-    out.reserve(24);
-    if (value < 0) out += u'-';
+    TextBuffer out;
+    if (value < 0) out.Put(u'-');
     if (decimalExponent >= -3 && decimalExponent <= 15) {
         if (decimalExponent >= 1) {
             const auto whole = static_cast<std::size_t>(decimalExponent);
             if (significant.size() <= whole) {
-                out += significant;
-                out.append(whole - significant.size(), u'0');
+                out.Put(significant);
+                out.PutZeros(whole - significant.size());
             } else {
-                out += significant.substr(0, whole);
-                out += decimalSeparator;
-                out += significant.substr(whole);
+                out.Put(significant.substr(0, whole));
+                out.Put(decimalSeparator);
+                out.Put(significant.substr(whole));
             }
         } else {
-            out += u'0';
-            out += decimalSeparator;
-            out.append(static_cast<std::size_t>(-decimalExponent), u'0');
-            out += significant;
+            out.Put(u'0');
+            out.Put(decimalSeparator);
+            out.PutZeros(static_cast<std::size_t>(-decimalExponent));
+            out.Put(significant);
         }
     } else {
-        out += significant[0];
+        out.Put(significant[0]);
         if (significant.size() > 1) {
-            out += decimalSeparator;
-            out += significant.substr(1);
+            out.Put(decimalSeparator);
+            out.Put(significant.substr(1));
         }
-        out += u'E';
+        out.Put(u'E');
         const int exponent = decimalExponent - 1;
-        if (exponent < 0) out += u'-';
-        AppendDecimal(out, exponent < 0 ? -exponent : exponent);
+        if (exponent < 0) out.Put(u'-');
+        out.PutDecimal(exponent < 0 ? -exponent : exponent);
     }
-    return out;
+    return out.Text();
 }
 
 std::string ToUtf8(std::u16string_view text) {
