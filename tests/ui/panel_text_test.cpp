@@ -18,6 +18,9 @@ struct DecodeCase {
     std::u16string_view text;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const DecodeCase& decodeCase, std::ostream* out) { *out << decodeCase.name; }
+
 class DecodeTable : public testing::TestWithParam<DecodeCase> {};
 
 TEST_P(DecodeTable, GivesThePanelText) {
