@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench screenshot clean
 
 all: build
 
@@ -15,7 +15,14 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR)
 
+# The program reads its panel texts from its working directory.
 run: build
+	@cd texts && $(abspath $(BUILD_DIR))/app/cista-mzda
+
+# The window after one calculation with the default inputs, rendered headless for the README.
+screenshot: build
+	@mkdir -p docs
+	@cd texts && QT_QPA_PLATFORM=offscreen $(abspath $(BUILD_DIR))/app/cista-mzda-screenshot ../docs/screenshot.png
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure

@@ -1,0 +1,28 @@
+// Renders the window after one calculation with the default inputs to the PNG file named on
+// the command line; run from the folder that holds the panel's texts.
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/application.h"
+#include "app/startup.h"
+#include "wage/wage_calculator.h"
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+        return 2;
+    }
+    wage::SetExtendedPrecision();
+    cista::Application application(argc, argv);
+    const auto form = cista::CreateMainForm();
+    cista::ShowMainForm(*form);
+    form->Button1->click();
+    int status = 1;
+    QTimer::singleShot(300, [&] {
+        status = form->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+        application.quit();
+    });
+    application.exec();
+    return status;
+}
