@@ -29,7 +29,7 @@ struct Ellipse {
 };
 
 QPoint PixelOf(QPointF p) {
-    return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
+    return {static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y()))};
 }
 
 // The angles where the slices meet, in point order: slice i runs from boundary i to i + 1. The
@@ -56,10 +56,10 @@ QRect PieBox(QRect plotArea, std::span<const PiePointInput> points) {
     const int roomY = CalloutLength + largestMark.height() + MarkShadowWidth;
     QRect box = plotArea.adjusted(roomX, roomY, -roomX, -roomY);
     if (box.width() <= 0 || box.height() <= 0) return QRect(plotArea.center(), QSize(0, 0));
-    // Odd sides put the centre in the middle of a pixel, so a rim point on an axis never lies on
-    // the border between two pixels, where the slightest angle would change its pixel.
-    box.setWidth(box.width() - 1 + box.width() % 2);
-    box.setHeight(box.height() - 1 + box.height() % 2);
+    // Even sides put the centre and the rim's ends on whole coordinates, so a rim point on an axis
+    // never lies halfway between two pixels, where the slightest angle would change its pixel.
+    box.setWidth(box.width() - box.width() % 2);
+    box.setHeight(box.height() - box.height() % 2);
     return box;
 }
 
