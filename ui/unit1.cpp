@@ -13,6 +13,9 @@
 
 #include "ui/explanation_panel.h"
 #include "ui/field_events.h"
+#include "ui/pie_chart_series.h"
+#include "ui/wage_chart.h"
+#include "ui/wage_chart_refill.h"
 #include "wage/number_text.h"
 
 TForm1* Form1 = nullptr;
@@ -189,7 +192,12 @@ void TForm1::CreateControls() {
         control->setAccessibleName(control->property("text").toString());
     }
 
-    // The wage split chart (Chart1 with Series1, 112, 175, 193 x 159) is created here.
+    // The wage split chart; empty until the first calculation.
+    Chart1 = Place(new WageChart(this), "Chart1", 112, 175, 193, 159);
+    Chart1->setTitle(QStringLiteral("Graf rozdělení mzdy"));
+    Chart1->setAccessibleName(Chart1->title());
+    Series1 = Chart1->series();
+    Series1->setObjectName(QStringLiteral("Series1"));
 
     // The credit banner's timer (Timer1, 100 ms, running from now on) is created here.
 
@@ -212,6 +220,7 @@ void TForm1::ConnectHandlers() {
     // A check box's click handler runs on every change of its state, also one made by code.
     connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(CheckBox1); });
     connect(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(CheckBox2); });
+    connect(Chart1, &WageChart::clicked, this, [this] { Chart1Click(Chart1); });
 
     const std::array<std::pair<QLineEdit*, void (TForm1::*)(QObject*)>, 11> figureClicks{{
         {Edit3, &TForm1::Edit3Click},
@@ -311,7 +320,7 @@ void TForm1::Button1Click(QObject* /*Sender*/) {
             FromUtf16(wage::FormatReal(value, DecimalSeparator())));
     });
 
-    // Last, the wage split chart is refilled from Breakdown.
+    RefillWageChart(Breakdown);
 }
 
 void TForm1::Timer1Timer(QObject* /*Sender*/) {}

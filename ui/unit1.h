@@ -10,6 +10,8 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class PieSeries;
+class WageChart;
 
 // The program's one window. Controls keep their designer names, both as members and as Qt object
 // names; every handler takes the sender and reaches the controls through Form1.
@@ -58,7 +60,8 @@ public:
     QLineEdit* Edit12 = nullptr;
     QLineEdit* Edit13 = nullptr;
     QLabel* Label15 = nullptr;
-    // Chart1 and its pie series Series1 (the wage split chart) belong here.
+    WageChart* Chart1 = nullptr;
+    PieSeries* Series1 = nullptr;
     QLineEdit* Edit14 = nullptr;
     QLabel* Label16 = nullptr;
     // Timer1 (the credit banner's timer) belongs here.
