@@ -48,6 +48,7 @@ done
 for size in 16 24 32 48 256; do
     icon=$root/share/icons/hicolor/${size}x$size/apps/cista-mzda.png
     [ -f "$icon" ] || continue
+    # shellcheck disable=SC2046 # the eight byte values become $1 to $8
     set -- $(od -An -tu1 -j16 -N8 "$icon")
     width=$(($1 * 16777216 + $2 * 65536 + $3 * 256 + $4))
     height=$(($5 * 16777216 + $6 * 65536 + $7 * 256 + $8))

@@ -17,10 +17,10 @@ mkdir -p "$work"
     exit 1
 }
 set -- "$work"/*.deb
-[ $# -eq 1 ] && [ -f "$1" ] || {
+if [ $# -ne 1 ] || [ ! -f "$1" ]; then
     echo "FAIL: expected one .deb in $work, found: $*" >&2
     exit 1
-}
+fi
 deb=$1
 echo "built $(basename "$deb")"
 
