@@ -50,7 +50,8 @@ struct Figure {
     const char* source;  // where the fragment comes from
 };
 
-// The explanation and fragment files of the twelve clickable figures, in click-table order.
+// The explanation and fragment files of the twelve clickable figures, in click-table order: the
+// eleven result fields in the order of the calculation, then the chart.
 constexpr Figure Figures[] = {
     {"SHM.txt", "SHM_P.txt", "wage/wage_calculator.cpp"},
     {"ZD.txt", "ZD_P.txt", "wage/wage_calculator.cpp"},
@@ -63,6 +64,7 @@ constexpr Figure Figures[] = {
     {"ZPZ.txt", "ZPZ_P.txt", "wage/wage_calculator.cpp"},
     {"NZ.txt", "NZ_P.txt", "wage/wage_calculator.cpp"},
     {"OS.txt", "OS_P.txt", "wage/wage_calculator.cpp"},
+    {"GR.txt", "GR_P.txt", "ui/wage_chart_refill.cpp"},
 };
 
 TEST(PanelTexts, EveryFileIsMarkedUtf8WithText) {
