@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <ostream>
 #include <string>
 
 #include "ui/credit_cells.h"
@@ -41,6 +42,8 @@ struct StepCase {
     int expectedX;
     int expectedY;
 };
+
+void PrintTo(const StepCase& c, std::ostream* out) { *out << c.name; }
 
 class CreditStep : public testing::TestWithParam<StepCase> {};
 
