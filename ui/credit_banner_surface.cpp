@@ -40,8 +40,9 @@ void CreditBannerSurface::draw(const credit_banner::Step& step, const QFont& win
 }
 
 bool CreditBannerSurface::eventFilter(QObject* watched, QEvent* event) {
-    // The layer follows the window's client area.
+    // The layer follows the window's client area, and a resize repaints all of it.
     if (watched == parentWidget() && event->type() == QEvent::Resize) {
+        cells_.wipeAtNextPaint();
         setGeometry(parentWidget()->rect());
     }
     return QWidget::eventFilter(watched, event);

@@ -20,3 +20,5 @@ void CreditCells::beginPaint(const QRegion& region) {
     });
     drawnSinceLastPaint_ -= region;
 }
+
+void CreditCells::wipeAtNextPaint() { drawnSinceLastPaint_ = QRegion(); }

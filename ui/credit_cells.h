@@ -34,6 +34,10 @@ public:
     // other than where a character was drawn since the last paint.
     void beginPaint(const QRegion& region);
 
+    // The window is about to repaint all of itself (it was resized): even the characters
+    // whose own paint is still to come are drawn over.
+    void wipeAtNextPaint();
+
     // In drawing order, so later cells paint over earlier ones.
     const std::vector<CreditCell>& cells() const { return cells_; }
 

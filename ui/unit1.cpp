@@ -7,10 +7,13 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <array>
 #include <string>
 #include <string_view>
 
+#include "ui/credit_banner.h"
+#include "ui/credit_banner_surface.h"
 #include "ui/explanation_panel.h"
 #include "ui/field_events.h"
 #include "ui/pie_chart_series.h"
@@ -19,6 +22,7 @@
 #include "wage/number_text.h"
 
 TForm1* Form1 = nullptr;
+int CreditIndex = 0;
 
 namespace {
 
@@ -27,6 +31,9 @@ wage::WageInputs Inputs{};
 wage::WageBreakdown Breakdown{};
 
 char16_t CurrentDecimalSeparator = u'.';
+
+// The credit line's text, written afresh at every step.
+credit_banner::Text CreditText{};
 
 // How long a tooltip stays up once shown.
 constexpr int HintHidePauseMs = 2500;
@@ -199,7 +206,12 @@ void TForm1::CreateControls() {
     Series1 = Chart1->series();
     Series1->setObjectName(QStringLiteral("Series1"));
 
-    // The credit banner's timer (Timer1, 100 ms, running from now on) is created here.
+    // The credit line's surface and its timer, which runs from now on and is never stopped.
+    CreditSurface = new CreditBannerSurface(this);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(credit_banner::kTickIntervalMs);
+    Timer1->start();
 
     const std::array tabOrder{static_cast<QWidget*>(Edit1),     static_cast<QWidget*>(Edit2),
                               static_cast<QWidget*>(Edit3),     static_cast<QWidget*>(Edit7),
@@ -221,6 +233,7 @@ void TForm1::ConnectHandlers() {
     connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(CheckBox1); });
     connect(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(CheckBox2); });
     connect(Chart1, &WageChart::clicked, this, [this] { Chart1Click(Chart1); });
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(Timer1); });
 
     const std::array<std::pair<QLineEdit*, void (TForm1::*)(QObject*)>, 11> figureClicks{{
         {Edit3, &TForm1::Edit3Click},
@@ -323,4 +336,15 @@ void TForm1::Button1Click(QObject* /*Sender*/) {
     RefillWageChart(Breakdown);
 }
 
-void TForm1::Timer1Timer(QObject* /*Sender*/) {}
+void TForm1::Timer1Timer(QObject* /*Sender*/) { Form1->DrawCreditStep(); }
+
+void TForm1::DrawCreditStep() {
+    CreditText = credit_banner::kCreditText;
+    CreditBannerSurface& surface = *Form1->CreditSurface;
+    const QSize outer = Form1->OuterSize();
+    const credit_banner::Step step =
+        credit_banner::nextStep(CreditText, CreditIndex, surface.passColour(), outer.width(),
+                                outer.height(), surface.randomByte());
+    CreditIndex = step.index;
+    surface.draw(step, Form1->font());
+}

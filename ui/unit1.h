@@ -11,6 +11,8 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class PieSeries;
+class QTimer;
+class CreditBannerSurface;
 class WageChart;
 
 // The program's one window. Controls keep their designer names, both as members and as Qt object
@@ -64,7 +66,7 @@ public:
     PieSeries* Series1 = nullptr;
     QLineEdit* Edit14 = nullptr;
     QLabel* Label16 = nullptr;
-    // Timer1 (the credit banner's timer) belongs here.
+    QTimer* Timer1 = nullptr;
 
     // Handlers. The result fields, the chart, the panel check boxes and "Zadání" drive the
     // explanation panel (ui/explanation_panel.cpp); Timer1Timer types the credit line.
@@ -99,10 +101,16 @@ private:
     void ConnectHandlers();
     void SetOuterSize(int width, int height);
     void DrawCreditStep();
+
+    // What the credit line draws on: a layer under the controls.
+    CreditBannerSurface* CreditSurface = nullptr;
 };
 
 // The one window, set before its controls are built.
 extern TForm1* Form1;
+
+// Position of the credit line's latest character, 1 to 20; 0 before the first tick.
+extern int CreditIndex;
 
 // The user's decimal separator as every number conversion receives it.
 char16_t DecimalSeparator();

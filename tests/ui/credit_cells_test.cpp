@@ -62,6 +62,14 @@ TEST(CreditCells, CharacterDrawnAfterTheWipeSurvivesIt) {
     EXPECT_EQ(charactersOf(cells), u"í");
 }
 
+TEST(CreditCells, ResizeWipesEvenCellsWhosePaintIsStillToCome) {
+    CreditCells cells;
+    cells.draw(cellAt(264, u'D'));
+    cells.wipeAtNextPaint();
+    cells.beginPaint(QRegion(0, 0, 900, 700));
+    EXPECT_TRUE(cells.cells().empty());
+}
+
 TEST(CreditCells, NextPassReplacesTheCellInItsColour) {
     CreditCells cells;
     cells.draw(cellAt(264, u'D', Qt::black));

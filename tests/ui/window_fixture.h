@@ -32,6 +32,9 @@ protected:
     // The error boxes reported so far; the test has then seen them.
     std::vector<ReportedError> TakeErrors();
 
+    // For a test that opens a modal dialog itself and closes it again.
+    void AllowModalDialogs() { modalWatch_.stop(); }
+
 private:
     QTemporaryDir folder_;
     QString previousFolder_;
