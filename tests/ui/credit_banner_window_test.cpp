@@ -103,14 +103,25 @@ TEST_F(CreditBannerWindowTest, ResizeWipesTheLineWhichThenBuildsUpAtItsNewPlace)
     EXPECT_EQ(cell->character, QChar(kCreditText[next - 1]));
 }
 
-TEST_F(CreditBannerWindowTest, HiddenWindowKeepsNoCharacterButTheLineMovesOn) {
-    form_->hide();
-    const size_t cellsBefore = surface_->cells().cells().size();
+TEST_F(CreditBannerWindowTest, UnseenTicksKeepNoCharacterButMoveTheLineOn) {
+    const std::array<std::pair<const char*, void (*)(QWidget*)>, 2> waysOutOfSight{{
+        {"hidden", [](QWidget* window) { window->hide(); }},
+        {"minimised", [](QWidget* window) { window->setWindowState(Qt::WindowMinimized); }},
+    }};
+    surface_->setRandomByteSource([] { return 77; });
+    const QColor unseenShade(77, 0, 0);
+    for (const auto& [way, putOutOfSight] : waysOutOfSight) {
+        SCOPED_TRACE(way);
+        form_->showNormal();
+        CreditIndex = kLength;
+        putOutOfSight(form_.get());
 
-    Tick(3);
+        Tick(3);
 
-    EXPECT_EQ(CreditIndex, 3);
-    EXPECT_EQ(surface_->cells().cells().size(), cellsBefore);
+        EXPECT_EQ(CreditIndex, 3);
+        EXPECT_EQ(surface_->passColour(), credit_banner::PassColour{77});
+        for (const CreditCell& cell : surface_->cells().cells()) EXPECT_NE(cell.ink, unseenShade);
+    }
 }
 
 TEST_F(CreditBannerWindowTest, TicksGoOnWhileAnErrorBoxIsOpen) {
