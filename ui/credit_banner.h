@@ -6,7 +6,7 @@
 // pass in its own shade of red.
 
 #include <array>
-#include <cstdint>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <random>

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
+#include <utility>
 
 CreditBannerSurface::CreditBannerSurface(QWidget* window)
     : QWidget(window), randomByte_(credit_banner::ClockSeededRandomByte{}) {
