@@ -11,6 +11,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "ui/credit_banner.h"
 #include "ui/credit_banner_surface.h"
@@ -262,8 +263,23 @@ QSize TForm1::OuterSize() const {
 
 void TForm1::SetOuterSize(int width, int height) {
     const QSize frame = frameGeometry().size() - size();
-    const QSize margins = frame.isEmpty() ? DesignFrame : frame;
-    resize(width - margins.width(), height - margins.height());
+    const bool frameKnown = !frame.isNull();
+    pendingOuterSize_ = frameKnown ? QSize() : QSize(width, height);
+    resize(QSize(width, height) - (frameKnown ? frame : DesignFrame));
+}
+
+bool TForm1::event(QEvent* event) {
+    // Most window systems report the frame only once the window is on screen.
+    const QEvent::Type type = event->type();
+    if (pendingOuterSize_.isValid() && isVisible() &&
+        (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)) {
+        const QSize frame = frameGeometry().size() - size();
+        if (!frame.isNull()) {
+            const QSize outer = std::exchange(pendingOuterSize_, QSize());
+            if (frame != DesignFrame) resize(outer - frame);
+        }
+    }
+    return QWidget::event(event);
 }
 
 void TForm1::changeEvent(QEvent* event) {

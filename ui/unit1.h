@@ -95,6 +95,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void CreateControls();
@@ -104,6 +105,10 @@ private:
 
     // What the credit line draws on: a layer under the controls.
     CreditBannerSurface* CreditSurface = nullptr;
+
+    // The outer size asked for before the window system reported its frame; applied again once
+    // it has.
+    QSize pendingOuterSize_;
 };
 
 // The one window, set before its controls are built.

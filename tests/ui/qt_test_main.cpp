@@ -1,4 +1,4 @@
-// Runs the window tests headless: the offscreen platform unless the environment names another,
+// Runs the Qt tests headless: the offscreen platform unless the environment names another,
 // also when the build lists the tests without the test environment.
 #include <gtest/gtest.h>
 
