@@ -29,6 +29,7 @@ test: build
 
 bench: build
 	@$(BUILD_DIR)/bench/wage_bench
+	@$(BUILD_DIR)/bench/startup_bench
 
 clean:
 	@rm -rf $(BUILD_DIR)
