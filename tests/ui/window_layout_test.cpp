@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
+#include <QToolTip>
 #include <vector>
 
 #include "ui/window_fixture.h"
@@ -134,6 +135,22 @@ TEST_F(WindowLayoutTest, WindowHasItsCaptionSizeAndTooltipTiming) {
     EXPECT_EQ(form_->Edit13->toolTipDuration(), 2500);
     EXPECT_EQ(form_->Edit14->toolTipDuration(), -1);
     EXPECT_FALSE(QApplication::windowIcon().availableSizes().isEmpty());
+}
+
+TEST_F(WindowLayoutTest, RestingOnAControlShowsItsTooltipOnlyWhereSwitchedOn) {
+    // What the application sends once the pointer has rested on a control.
+    const auto rest = [](QWidget* control) {
+        QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), control->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(control, &help);
+        return help.isAccepted();
+    };
+    EXPECT_FALSE(rest(form_->Edit14));
+    EXPECT_FALSE(rest(form_->CheckBox3));
+    EXPECT_FALSE(rest(form_->Label1));
+    EXPECT_FALSE(QToolTip::isVisible());
+    EXPECT_TRUE(rest(form_->Edit13));
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8(ResultHint));
+    QToolTip::hideText();
 }
 
 TEST_F(WindowLayoutTest, ResizingMovesNoControl) {
