@@ -23,6 +23,8 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < 2; ++i) place(new QPushButton(QStringLiteral("Button"), &window));
     for (int i = 0; i < 3; ++i) place(new QCheckBox(QStringLiteral("CheckBox"), &window));
     place(new QPlainTextEdit(&window));
+    // The chart and the credit line's layer are plain widgets that paint themselves.
+    for (int i = 0; i < 2; ++i) place(new QWidget(&window));
     QuitAfterFirstPaint(window);
     window.show();
     return application.exec();
