@@ -1,12 +1,11 @@
 #include "app/application.h"
 
-#include <QFile>
-#include <QFontDatabase>
 #include <QIcon>
 #include <QProxyStyle>
 #include <exception>
 
 #include "app/error_box.h"
+#include "app/window_font.h"
 #include "ui/unit1.h"
 
 namespace cista {
@@ -21,16 +20,6 @@ public:
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
-
-// The window's face is Tahoma. Debian's fonts-wine ships it where fontconfig does not look, so
-// it is registered here; without it Qt quietly substitutes a similar face. Only the regular face:
-// Wine's bold face looks hardly heavier at 8 points, while Qt's emboldened regular face reads as
-// clearly bold.
-void EnsureTahoma() {
-    if (QFontDatabase::families().contains(QStringLiteral("Tahoma"))) return;
-    const QString regular = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
-    if (QFile::exists(regular)) QFontDatabase::addApplicationFont(regular);
-}
 
 QIcon WindowIcon() {
     QIcon icon;
