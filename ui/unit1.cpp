@@ -276,7 +276,9 @@ bool TForm1::event(QEvent* event) {
         const QSize frame = frameGeometry().size() - size();
         if (!frame.isNull()) {
             const QSize outer = std::exchange(pendingOuterSize_, QSize());
-            if (frame != DesignFrame) resize(outer - frame);
+            const bool normal = !(
+                windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+            if (normal && frame != DesignFrame) resize(outer - frame);
         }
     }
     return QWidget::event(event);
