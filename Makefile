@@ -38,3 +38,31 @@ clean:
 .PHONY: package
 package: build
 	@cmake --build $(BUILD_DIR) --target package
+
+# Hardening: the tests again under AddressSanitizer and UndefinedBehaviorSanitizer, the libFuzzer
+# targets (clang), and the static checks. See "Sanitizers, fuzzing and lint" in the README.
+.PHONY: sanitize fuzz lint
+JOBS ?= 2
+SANITIZE_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+SANITIZERS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+NO_BENCH = -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
+
+sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) $(CMAKE_FLAGS) $(NO_BENCH) \
+	    -DCMAKE_CXX_FLAGS="$(SANITIZERS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZERS)" \
+	    -DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZERS)" >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j$(JOBS)
+	@cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
+	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    ctest --output-on-failure -j$(JOBS)
+
+fuzz: deps
+	@cmake -S . -B $(FUZZ_DIR) $(CMAKE_FLAGS) $(NO_BENCH) -DFUZZING=ON \
+	    -DCMAKE_CXX_COMPILER=clang++-14 \
+	    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all" \
+	    >/dev/null
+	@cmake --build $(FUZZ_DIR) -j$(JOBS) --target fuzzers
+	@tests/fuzz/run-fuzzers $(FUZZ_DIR) $(FUZZ_SECONDS)

@@ -1,0 +1,15 @@
+// libFuzzer entry point; the property lives in number_text_checks.cpp.
+#include <cstddef>
+#include <cstdint>
+
+#include "tests/fuzz/number_text_checks.h"
+#include "wage/wage_calculator.h"
+
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
+    wage::SetExtendedPrecision();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    return fuzz::RunCheck(fuzz::CheckFormatReal, data, size);
+}
