@@ -29,6 +29,10 @@ std::u16string_view WithoutLeadingZeros(std::u16string_view digits) {
 
 std::string Ascii(std::u16string_view digits) { return {digits.begin(), digits.end()}; }
 
+// An error's message travels as a C string (what()), so a text holding U+0000 yields the message
+// up to that character, which is also all that a message box would show of it.
+std::string AsMessage(const std::string& message) { return message.substr(0, message.find('\0')); }
+
 std::string Describe(std::u16string_view text, char16_t separator) {
     return Printable(text) + " with separator '" + static_cast<char>(separator) + "'";
 }
@@ -97,6 +101,12 @@ void CheckParseRealValue(const RealForm& form, const Outcome<double>& outcome,
     // The value lies in [10^(order - 1), 10^order).
     const long order = digitCount + power;
 
+    if (digitCount == 0) {
+        Require(outcome.ending == Ending::Value && outcome.value == 0 &&
+                    std::signbit(outcome.value) == form.negative,
+                input + ": zero digits do not give a zero of the text's sign");
+        return;
+    }
     if (outcome.ending == Ending::ConvertError) {
         // Only a value beyond the extended range (about 1.19E4932) is rejected despite its form;
         // the margin covers the digits that decide the exact boundary.
@@ -112,14 +122,14 @@ void CheckParseRealValue(const RealForm& form, const Outcome<double>& outcome,
         return;
     }
     Require(outcome.ending == Ending::Value, input + ": ended in neither a value nor its errors");
-    Require(digitCount == 0 || power <= -5120 || order < 310,
+    Require(power <= -5120 || order < 310,
             input + ": a value beyond the double range did not overflow");
 
     const double value = outcome.value;
     Require(std::isfinite(value), input + ": the value is not finite");
     Require(std::signbit(value) == form.negative, input + ": the value has the wrong sign");
-    // Zero digits, and a power of -5120 or below, give zero by the scaling rule.
-    if (digitCount == 0 || power <= -5120 || order <= -325) {
+    // A power of -5120 or below gives zero by the scaling rule.
+    if (power <= -5120 || order <= -325) {
         Require(value == 0, input + ": gives " + Printable(value) + " instead of zero");
         return;
     }
@@ -304,7 +314,7 @@ void CheckFormatted(double value, char16_t separator) {
         // These texts are not numbers to ParseReal, by design.
         const auto back = Capture([&] { return wage::ParseReal(text, separator); });
         Require(back.ending == Ending::ConvertError &&
-                    back.message == "'" + Utf8(text) + "' is not a valid floating point value",
+                    back.message == AsMessage("'" + Utf8(text) + "' is not a valid floating point value"),
                 input + ": ParseReal did not reject it");
         return;
     }
@@ -341,7 +351,8 @@ void CheckParseRealText(std::u16string_view text, char16_t separator) {
     const auto outcome = Capture([&] { return wage::ParseReal(text, separator); });
     switch (outcome.ending) {
         case Ending::ConvertError:
-            Require(outcome.message == "'" + Utf8(text) + "' is not a valid floating point value",
+            Require(outcome.message ==
+                        AsMessage("'" + Utf8(text) + "' is not a valid floating point value"),
                     input + ": wrong message " + outcome.message);
             break;
         case Ending::Overflow:
@@ -375,7 +386,7 @@ void CheckParseIntegerText(std::u16string_view text) {
     }
     Require(outcome.ending == Ending::ConvertError,
             input + ": not rejected as a conversion error: " + outcome.message);
-    Require(outcome.message == "''" + Utf8(text) + "'' is not a valid integer value",
+    Require(outcome.message == AsMessage("''" + Utf8(text) + "'' is not a valid integer value"),
             input + ": wrong message " + outcome.message);
 }
 
