@@ -66,3 +66,8 @@ fuzz: deps
 	    >/dev/null
 	@cmake --build $(FUZZ_DIR) -j$(JOBS) --target fuzzers
 	@tests/fuzz/run-fuzzers $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+lint: deps
+	@cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+	@cmake --build $(BUILD_DIR) -j$(JOBS)
+	@./scripts/lint $(BUILD_DIR) $(JOBS)
