@@ -11,6 +11,7 @@
 
 #include "tests/fuzz/fuzz_check.h"
 #include "tests/fuzz/number_text_checks.h"
+#include "tests/fuzz/panel_text_checks.h"
 #include "tests/fuzz/wage_calculator_checks.h"
 #include "wage/wage_calculator.h"
 
@@ -58,6 +59,10 @@ TEST(FuzzCorpus, FormatRealKeepsItsProperties) {
 
 TEST(FuzzCorpus, CalculateWageKeepsItsProperties) {
     EXPECT_GT(Replay("calculate_wage", fuzz::CheckCalculateWage), 0);
+}
+
+TEST(FuzzCorpus, DecodePanelTextKeepsItsProperties) {
+    EXPECT_GT(Replay("panel_text", fuzz::CheckDecodePanelText), 0);
 }
 
 }  // namespace

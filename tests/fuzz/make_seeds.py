@@ -3,7 +3,8 @@
 
 Input formats: the number-text targets take one flag byte (lowest bit set: separator ".",
 clear: ",") and then the text in UTF-16 little-endian; format_real takes the flag byte and a
-double; calculate_wage takes a double, an int32, a double and a flag byte, all little-endian.
+double; calculate_wage takes a double, an int32, a double and a flag byte, all little-endian;
+panel_text takes the bytes of a panel file.
 """
 import pathlib
 import shutil
@@ -65,6 +66,24 @@ CALCULATE_WAGE = {
     "nan_wage": (float("nan"), 1, 1117, 0), "inf_relief": (10000, 3, float("inf"), 1),
 }
 
+PANEL_TEXT = {
+    "utf8_bom": b"\xef\xbb\xbf\xc4\x8cist\xc3\xa1 mzda\r\nV\xc3\xbdpo\xc4\x8det\n",
+    "utf8_invalid": b"\xef\xbb\xbfmzda \xc3\x28",
+    "utf8_overlong": b"\xef\xbb\xbf\xc0\xaf \xe0\x80\xaf",
+    "utf8_surrogate": b"\xef\xbb\xbf\xed\xa0\x80",
+    "utf8_astral": b"\xef\xbb\xbf\xf0\x9f\x98\x80\xf4\x8f\xbf\xbf",
+    "utf8_truncated": b"\xef\xbb\xbfa\xe2\x82",
+    "utf16le": b"\xff\xfe" + "Daň\rse\nslevami\r\n".encode("utf-16-le") + b"\x41",
+    "utf16be": b"\xfe\xff" + "Odvod státu\n\ud800".encode("utf-16-be", "surrogatepass"),
+    "utf32le_mark": b"\xff\xfe\x00\x00" + "x".encode("utf-32-le"),
+    "cp1250": "Čistá mzda – daň\r\n".encode("cp1250") + bytes(range(0x80, 0x100)),
+    "lone_cr_lf": b"a\rb\nc\r\nd\n\re\r\r",
+    "nul": b"before\x00after\r\n",
+    "short_marks": b"\xef\xbb",
+    "empty": b"",
+    "mark_only": b"\xef\xbb\xbf",
+}
+
 
 def write(target, seeds):
     folder = HERE / target
@@ -78,5 +97,6 @@ write("parse_real", {k: text(f, s) for k, (f, s) in PARSE_REAL.items()})
 write("parse_integer", {k: text(0, s) for k, s in PARSE_INTEGER.items()})
 write("format_real", {k: bytes([i % 2]) + struct.pack("<d", v)
                       for i, (k, v) in enumerate(FORMAT_REAL.items())})
+write("panel_text", PANEL_TEXT)
 write("calculate_wage", {k: struct.pack("<did", float(g), c, float(r)) + bytes([s])
                          for k, (g, c, r, s) in CALCULATE_WAGE.items()})
