@@ -8,7 +8,7 @@
 namespace ui {
 
 // The most file bytes the panel takes; a larger file is refused before it is read.
-inline constexpr std::size_t PanelFileCapacity = 16 * 1024 * 1024;
+inline constexpr std::size_t PanelFileCapacity = std::size_t{16} * 1024 * 1024;
 
 // A panel file that cannot be opened or read. The message, in UTF-8, is
 // `Cannot open file "<full path>". <the system's reason>`.
