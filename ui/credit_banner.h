@@ -24,11 +24,13 @@ using Text = std::array<char16_t, kLength>;
 inline constexpr std::u16string_view kCreditWording = u"Dílo týmu Čistá mzda";
 static_assert(kCreditWording.size() == kLength);
 
-inline constexpr Text kCreditText = [] {
+constexpr Text ToText(std::u16string_view wording) {
     Text text{};
-    for (std::size_t i = 0; i < text.size(); ++i) text[i] = kCreditWording[i];
+    for (std::size_t i = 0; i < text.size(); ++i) text[i] = wording[i];
     return text;
-}();
+}
+
+inline constexpr Text kCreditText = ToText(kCreditWording);
 
 // The colour a pass is drawn in: the window's text colour until the first pass is complete, then
 // red `red`, green 0, blue 0, chosen as the pass begins.
