@@ -1,11 +1,15 @@
 // Compares the core's conversions with the standard library's on the same inputs, and times
-// one whole calculation. Ratios are printed as counters of the core's benchmarks.
+// one whole calculation; after the table it prints each conversion's ratio to its standard
+// counterpart.
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <charconv>
+#include <cstdio>
+#include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "wage/number_text.h"
 #include "wage/wage_calculator.h"
@@ -69,6 +73,59 @@ void BM_ToChars(benchmark::State& state) {
 }
 BENCHMARK(BM_ToChars);
 
+// The console table, then the ratios of CPU time per call (CPU time, as other processes may
+// share the machine).
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.iterations == 0) continue;
+            Mean& mean = cpuNanoseconds_[run.run_name.function_name];
+            mean.sum += run.GetAdjustedCPUTime();
+            ++mean.count;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        PrintRatio("ParseReal", "std::from_chars", "BM_ParseReal", "BM_FromChars");
+        PrintRatio("FormatReal", "std::to_chars", "BM_FormatReal", "BM_ToChars");
+        if (const double calculation = Nanoseconds("BM_CalculateWage"); calculation > 0) {
+            std::printf("CalculateWage: %.1f ns per call (aim: under 100 ns)\n", calculation);
+        }
+    }
+
+private:
+    struct Mean {
+        double sum = 0;
+        int count = 0;
+    };
+
+    double Nanoseconds(const std::string& name) const {
+        const auto found = cpuNanoseconds_.find(name);
+        return found == cpuNanoseconds_.end() ? 0 : found->second.sum / found->second.count;
+    }
+
+    void PrintRatio(const char* ours, const char* standard, const std::string& ourName,
+                    const std::string& standardName) const {
+        const double ourTime = Nanoseconds(ourName);
+        const double standardTime = Nanoseconds(standardName);
+        if (ourTime <= 0 || standardTime <= 0) return;
+        std::printf("%s: %.1f ns, %s: %.1f ns, ratio %.2f (aim: at most 1)\n", ours, ourTime,
+                    standard, standardTime, ourTime / standardTime);
+    }
+
+    std::map<std::string, Mean> cpuNanoseconds_;
+};
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

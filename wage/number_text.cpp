@@ -1,8 +1,10 @@
 #include "wage/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cfloat>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 
 #include "wage/errors.h"
@@ -103,28 +105,53 @@ int HexDigitValue(char16_t c) {
     throw EConvertError("''" + ToUtf8(text) + "'' is not a valid integer value");
 }
 
-// The parts of a real-number text that passed the form check.
+// The mantissa's digits taken as one whole number: for each digit the value is multiplied by 10
+// and the digit added, each rounded to extended. The first 19 digits are exact that way, so they
+// are gathered as an integer.
+class MantissaDigits {
+public:
+    void Add(char16_t digit) {
+        const unsigned value = digit - u'0';
+        if (count_ < 19) {
+            exact_ = exact_ * 10 + value;
+            ++count_;
+            return;
+        }
+        if (count_ == 19) {
+            rounded_ = static_cast<Extended>(exact_);
+            count_ = 20;
+        }
+        rounded_ = rounded_ * 10 + value;
+    }
+    Extended Value() const { return count_ <= 19 ? static_cast<Extended>(exact_) : rounded_; }
+
+private:
+    std::uint64_t exact_ = 0;
+    Extended rounded_ = 0;
+    int count_ = 0;  // stops at 20
+};
+
+// A real-number text read in one pass.
 struct RealText {
     bool negative = false;
-    std::u16string_view mantissaDigits[2];  // before and after the separator
+    MantissaDigits mantissa;
+    std::ptrdiff_t fractionDigits = 0;
     int exponent = 0;
 };
 
-// Checks the accepted form; returns false for any other text.
-bool SplitRealText(std::u16string_view text, char16_t separator, RealText& out) {
+// Reads the accepted form; returns false for any other text.
+bool ReadRealText(std::u16string_view text, char16_t separator, RealText& out) {
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n && text[i] == Blank) ++i;
     if (i < n && (text[i] == u'+' || text[i] == u'-')) out.negative = text[i++] == u'-';
 
     const std::size_t mantissaStart = i;
-    std::size_t start = i;
-    while (i < n && IsDigit(text[i])) ++i;
-    out.mantissaDigits[0] = text.substr(start, i - start);
+    for (; i < n && IsDigit(text[i]); ++i) out.mantissa.Add(text[i]);
     if (i < n && text[i] == separator) {
-        start = ++i;
-        while (i < n && IsDigit(text[i])) ++i;
-        out.mantissaDigits[1] = text.substr(start, i - start);
+        const std::size_t fractionStart = ++i;
+        for (; i < n && IsDigit(text[i]); ++i) out.mantissa.Add(text[i]);
+        out.fractionDigits = static_cast<std::ptrdiff_t>(i - fractionStart);
     }
     if (i == mantissaStart) return false;
 
@@ -204,27 +231,14 @@ long double ScaleByPowerOfTen(long double value, int power) { return Scale(value
 
 double ParseReal(std::u16string_view text, char16_t decimalSeparator) {
     RealText parts;
-    if (!SplitRealText(text, decimalSeparator, parts)) ThrowNotReal(text);
+    if (!ReadRealText(text, decimalSeparator, parts)) ThrowNotReal(text);
 
-    // value = value x 10 + digit, rounded to extended at each step. Up to 19 digits this is
-    // exact, so those are gathered as an integer first.
-    std::uint64_t exactPart = 0;
-    int exactDigits = 0;
-    Extended value = 0;
-    for (const std::u16string_view digits : parts.mantissaDigits) {
-        for (const char16_t digit : digits) {
-            if (exactDigits < 19) {
-                exactPart = exactPart * 10 + static_cast<unsigned>(digit - u'0');
-                if (++exactDigits == 19) value = static_cast<Extended>(exactPart);
-            } else {
-                value = value * 10 + (digit - u'0');
-            }
-        }
-    }
-    if (exactDigits < 19) value = static_cast<Extended>(exactPart);
+    Extended value = parts.mantissa.Value();
     if (std::isinf(value)) ThrowNotReal(text);
 
-    const int power = parts.exponent - static_cast<int>(parts.mantissaDigits[1].size());
+    // Beyond -5120 every scaling gives 0, so a longer fraction changes nothing.
+    const int power =
+        static_cast<int>(std::max<std::ptrdiff_t>(parts.exponent - parts.fractionDigits, -5120));
     value = Scale(value, power);
     if (std::isinf(value)) ThrowNotReal(text);
     if (parts.negative) value = -value;
