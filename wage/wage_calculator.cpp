@@ -101,62 +101,6 @@ ExtendedRates CalculationRates() {
     return {SuperGrossFactor, TaxRate, EmployeeSocialRate, EmployeeHealthRate, EmployerSocialRate};
 }
 
-double FigureValue(const WageBreakdown& b, WageFigure figure) {
-    switch (figure) {
-        case WageFigure::SuperGrossWage:
-            return b.SuperGrossWage;
-        case WageFigure::TaxBase:
-            return b.TaxBase;
-        case WageFigure::TaxBeforeRelief:
-            return b.TaxBeforeRelief;
-        case WageFigure::TaxAfterRelief:
-            return b.TaxAfterRelief;
-        case WageFigure::EmployeeSocial:
-            return b.EmployeeSocial;
-        case WageFigure::EmployeeHealth:
-            return b.EmployeeHealth;
-        case WageFigure::NetWage:
-            return b.NetWage;
-        case WageFigure::EmployerSocial:
-            return b.EmployerSocial;
-        case WageFigure::EmployerHealth:
-            return b.EmployerHealth;
-        case WageFigure::EmployerCost:
-            return b.EmployerCost;
-        case WageFigure::StateLevy:
-            return b.StateLevy;
-    }
-    return 0;
-}
-
-std::string_view FigureName(WageFigure figure) {
-    switch (figure) {
-        case WageFigure::SuperGrossWage:
-            return "SuperGrossWage";
-        case WageFigure::TaxBase:
-            return "TaxBase";
-        case WageFigure::TaxBeforeRelief:
-            return "TaxBeforeRelief";
-        case WageFigure::TaxAfterRelief:
-            return "TaxAfterRelief";
-        case WageFigure::EmployeeSocial:
-            return "EmployeeSocial";
-        case WageFigure::EmployeeHealth:
-            return "EmployeeHealth";
-        case WageFigure::NetWage:
-            return "NetWage";
-        case WageFigure::EmployerSocial:
-            return "EmployerSocial";
-        case WageFigure::EmployerHealth:
-            return "EmployerHealth";
-        case WageFigure::EmployerCost:
-            return "EmployerCost";
-        case WageFigure::StateLevy:
-            return "StateLevy";
-    }
-    return {};
-}
-
 void SetExtendedPrecision() {
 #if defined(__x86_64__) || defined(__i386__)
     // 0x037F: all exceptions masked, 64-bit significand, round to nearest.
