@@ -134,14 +134,14 @@ void CheckParseRealValue(const RealForm& form, const Outcome<double>& outcome,
         return;
     }
 
-    const std::string decimal = (form.negative ? "-" : "") + Ascii(significant) + "e" +
-                                std::to_string(power);
+    const std::string decimal =
+        (form.negative ? "-" : "") + Ascii(significant) + "e" + std::to_string(power);
     if (digitCount <= 19 && std::labs(power) <= 27) {
         // A mantissa exact in extended precision and one exact power of ten: the value is the
         // correctly rounded extended value, rounded once more to double.
         const auto expected = static_cast<double>(std::strtold(decimal.c_str(), nullptr));
-        Require(value == expected, input + ": gives " + Printable(value) + " instead of " +
-                                       Printable(expected));
+        Require(value == expected,
+                input + ": gives " + Printable(value) + " instead of " + Printable(expected));
         return;
     }
     // Longer mantissas and larger powers take several extended roundings: the value stays within
@@ -178,7 +178,8 @@ std::optional<std::int32_t> ReferenceInteger(std::u16string_view text) {
     const std::string significant = Ascii(WithoutLeadingZeros(text));
     if (hexadecimal) {
         if (significant.size() > 8) return std::nullopt;
-        auto bits = static_cast<std::uint32_t>(std::strtoul(("0" + significant).c_str(), nullptr, 16));
+        auto bits =
+            static_cast<std::uint32_t>(std::strtoul(("0" + significant).c_str(), nullptr, 16));
         if (negative) bits = ~bits + 1;
         return static_cast<std::int32_t>(bits);
     }
@@ -235,7 +236,8 @@ std::optional<Formatted> ReadFormatted(std::u16string_view text, char16_t separa
         }
         const int magnitude = std::stoi(Ascii(power));
         out.exponent = (minus ? -magnitude : magnitude) + 1;
-        out.digits = Ascii(mantissa.substr(0, 1)) + Ascii(mantissa.substr(std::min<std::size_t>(2, mantissa.size())));
+        out.digits = Ascii(mantissa.substr(0, 1)) +
+                     Ascii(mantissa.substr(std::min<std::size_t>(2, mantissa.size())));
     } else {
         const std::size_t at = text.find(separator);
         const std::u16string_view whole = text.substr(0, at);
@@ -301,7 +303,9 @@ void CheckFormattedDigits(double value, const Formatted& shape, const std::strin
                          " where the rules give one of" + expected);
 }
 
-void CheckFormatted(double value, char16_t separator) {
+}  // namespace
+
+void CheckFormatRealValue(double value, char16_t separator) {
     const std::u16string text = wage::FormatReal(value, separator);
     const std::string input = "FormatReal(" + Printable(value) + ", '" +
                               static_cast<char>(separator) + "') = " + Printable(text);
@@ -314,7 +318,8 @@ void CheckFormatted(double value, char16_t separator) {
         // These texts are not numbers to ParseReal, by design.
         const auto back = Capture([&] { return wage::ParseReal(text, separator); });
         Require(back.ending == Ending::ConvertError &&
-                    back.message == AsMessage("'" + Utf8(text) + "' is not a valid floating point value"),
+                    back.message ==
+                        AsMessage("'" + Utf8(text) + "' is not a valid floating point value"),
                 input + ": ParseReal did not reject it");
         return;
     }
@@ -343,8 +348,6 @@ void CheckFormatted(double value, char16_t separator) {
     Require(again == text, input + ": reads back as " + Printable(back.value) +
                                ", which is written " + Printable(again));
 }
-
-}  // namespace
 
 void CheckParseRealText(std::u16string_view text, char16_t separator) {
     const std::string input = "ParseReal(" + Describe(text, separator) + ")";
@@ -390,8 +393,6 @@ void CheckParseIntegerText(std::u16string_view text) {
             input + ": wrong message " + outcome.message);
 }
 
-void CheckFormatRealValue(double value, char16_t separator) { CheckFormatted(value, separator); }
-
 void CheckParseReal(Bytes input) {
     ByteReader reader(input);
     const char16_t separator = SeparatorFrom(reader.Byte());
@@ -407,7 +408,7 @@ void CheckParseInteger(Bytes input) {
 void CheckFormatReal(Bytes input) {
     ByteReader reader(input);
     const char16_t separator = SeparatorFrom(reader.Byte());
-    CheckFormatted(reader.Raw<double>(), separator);
+    CheckFormatRealValue(reader.Raw<double>(), separator);
 }
 
 }  // namespace fuzz

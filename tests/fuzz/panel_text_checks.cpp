@@ -19,7 +19,11 @@ std::optional<std::u16string> ReferenceUtf8(Bytes bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
         const unsigned lead = bytes[i];
-        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+        const std::size_t length = lead < 0x80    ? 1
+                                   : lead >= 0xF0 ? 4
+                                   : lead >= 0xE0 ? 3
+                                   : lead >= 0xC0 ? 2
+                                                  : 0;
         if (length == 0 || lead > 0xF7 || i + length > bytes.size()) return std::nullopt;
         char32_t code = length == 1 ? lead : lead & (0x7F >> length);
         for (std::size_t k = 1; k < length; ++k) {
@@ -59,13 +63,14 @@ std::u16string ReferenceCodePage(Bytes bytes) {
         std::array<char16_t, 256> t{};
         for (unsigned b = 0; b < 256; ++b) {
             const std::u16string one = ui::DecodePanelText(std::string(1, static_cast<char>(b)));
-            t[b] = b == 0 ? u'\0' : b == '\r' || b == '\n' ? static_cast<char16_t>(b)
-                   : one.size() == 1                      ? one[0]
-                                                          : u'\0';
+            t[b] = b == 0                   ? u'\0'
+                   : b == '\r' || b == '\n' ? static_cast<char16_t>(b)
+                   : one.size() == 1        ? one[0]
+                                            : u'\0';
             Require(b == 0 || t[b] != u'\0', "byte " + std::to_string(b) + " alone decodes to " +
                                                  Printable(one) + ", not one character");
-            Require(b >= 0x80 || t[b] == b, "ASCII byte " + std::to_string(b) + " decodes to " +
-                                                Printable(one));
+            Require(b >= 0x80 || t[b] == b,
+                    "ASCII byte " + std::to_string(b) + " decodes to " + Printable(one));
         }
         return t;
     }();
@@ -109,7 +114,8 @@ void CheckDecodePanelText(Bytes input) {
 
     Require(text.find(u'\0') == std::u16string::npos, what + ": holds a NUL");
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r') Require(i + 1 < text.size() && text[i + 1] == u'\n', what + ": CR without LF");
+        if (text[i] == u'\r')
+            Require(i + 1 < text.size() && text[i + 1] == u'\n', what + ": CR without LF");
         if (text[i] == u'\n') Require(i > 0 && text[i - 1] == u'\r', what + ": LF without CR");
     }
     const std::u16string expected = PanelLines(ReferenceDecode(input));

@@ -13,11 +13,11 @@
 
 namespace {
 
-#define EXPECT_PROPERTIES_HOLD(statement)                                       \
-    try {                                                                      \
-        statement;                                                             \
-    } catch (const fuzz::Violation& violation) {                               \
-        ADD_FAILURE() << violation.what();                                     \
+#define EXPECT_PROPERTIES_HOLD(statement)        \
+    try {                                        \
+        statement;                               \
+    } catch (const fuzz::Violation& violation) { \
+        ADD_FAILURE() << violation.what();       \
     }
 
 class FuzzRegression : public ::testing::Test {
@@ -38,11 +38,10 @@ TEST_F(FuzzRegression, LargestDoubleIsWrittenBeyondTheDoubleRange) {
 TEST_F(FuzzRegression, NonFiniteInputsEndInAllFiguresOrANamedError) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    for (const wage::WageInputs in : {wage::WageInputs{nan, 1, 1117, false},
-                                      wage::WageInputs{-inf, 1, 1117, false},
-                                      wage::WageInputs{10000, 1, nan, true},
-                                      wage::WageInputs{10000, 0, inf, false},
-                                      wage::WageInputs{10000, -3, -inf, false}}) {
+    for (const wage::WageInputs in :
+         {wage::WageInputs{nan, 1, 1117, false}, wage::WageInputs{-inf, 1, 1117, false},
+          wage::WageInputs{10000, 1, nan, true}, wage::WageInputs{10000, 0, inf, false},
+          wage::WageInputs{10000, -3, -inf, false}}) {
         EXPECT_PROPERTIES_HOLD(fuzz::CheckWageInputs(in));
     }
 }

@@ -57,7 +57,8 @@ void CheckDomain(const wage::WageInputs& in, const Outcome<WageBreakdown>& outco
     if (overflows) return;
 
     const WageBreakdown& b = outcome.value;
-    for (const double figure : figures) Require(std::isfinite(figure), input + ": a figure is not finite");
+    for (const double figure : figures)
+        Require(std::isfinite(figure), input + ": a figure is not finite");
     const long double gross = in.GrossWage;
     RequireWholeCrownsOf(1.34L * gross, b.SuperGrossWage, input + ": the super-gross wage");
     RequireWholeCrownsOf(0.045L * gross, b.EmployeeSocial, input + ": the employee's social");
@@ -80,8 +81,9 @@ void CheckWageInputs(const wage::WageInputs& in) {
     const std::string input = Describe(in);
     std::vector<std::pair<WageFigure, double>> delivered;
     const auto outcome = Capture([&] {
-        return wage::CalculateWage(
-            in, [&delivered](WageFigure figure, double value) { delivered.emplace_back(figure, value); });
+        return wage::CalculateWage(in, [&delivered](WageFigure figure, double value) {
+            delivered.emplace_back(figure, value);
+        });
     });
 
     // Figures arrive one at a time in step order, each once.
@@ -97,7 +99,8 @@ void CheckWageInputs(const wage::WageInputs& in) {
             Require(figures.size() == wage::WageFigureCount,
                     input + ": returned after " + std::to_string(figures.size()) + " figures");
             for (int i = 0; i < wage::WageFigureCount; ++i) {
-                const double returned = wage::FigureValue(outcome.value, static_cast<WageFigure>(i));
+                const double returned =
+                    wage::FigureValue(outcome.value, static_cast<WageFigure>(i));
                 Require(std::memcmp(&returned, &figures[i], sizeof(double)) == 0,
                         input + ": returned figure " + std::to_string(i) +
                             " differs from the one delivered");
@@ -111,9 +114,9 @@ void CheckWageInputs(const wage::WageInputs& in) {
         case Ending::Overflow:
             Require(outcome.message == "Floating point overflow",
                     input + ": wrong message " + outcome.message);
-            Require(figures.size() == 3,
-                    input + ": the tax after reliefs failed after " +
-                        std::to_string(figures.size()) + " figures instead of 3");
+            Require(figures.size() == 3, input + ": the tax after reliefs failed after " +
+                                             std::to_string(figures.size()) +
+                                             " figures instead of 3");
             break;
         default:
             throw Violation(input + ": ended in an unexpected error: " + outcome.message);
