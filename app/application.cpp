@@ -6,6 +6,7 @@
 
 #include "app/error_box.h"
 #include "app/window_font.h"
+#include "ui/handler_guard.h"
 #include "ui/unit1.h"
 
 namespace cista {
@@ -34,9 +35,11 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setStyle(new HintTimingStyle);  // the application owns its style
     EnsureTahoma();
     setWindowIcon(WindowIcon());
+    SetHandlerErrorSink(&HandleException);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
+    // The window's handlers report their own errors; this catches whatever else escapes.
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -17,6 +18,7 @@
 #include "ui/credit_banner_surface.h"
 #include "ui/explanation_panel.h"
 #include "ui/field_events.h"
+#include "ui/handler_guard.h"
 #include "ui/pie_chart_series.h"
 #include "ui/wage_chart.h"
 #include "ui/wage_chart_refill.h"
@@ -228,13 +230,16 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::ConnectHandlers() {
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(Button2); });
+    const auto handle = [this](auto* sender, auto signal, std::function<void()> handler) {
+        connect(sender, signal, this, [handler = std::move(handler)] { RunHandler(handler); });
+    };
+    handle(Button1, &QPushButton::clicked, [this] { Button1Click(Button1); });
+    handle(Button2, &QPushButton::clicked, [this] { Button2Click(Button2); });
     // A check box's click handler runs on every change of its state, also one made by code.
-    connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(CheckBox1); });
-    connect(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(CheckBox2); });
-    connect(Chart1, &WageChart::clicked, this, [this] { Chart1Click(Chart1); });
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(Timer1); });
+    handle(CheckBox1, &QCheckBox::toggled, [this] { CheckBox1Click(CheckBox1); });
+    handle(CheckBox2, &QCheckBox::toggled, [this] { CheckBox2Click(CheckBox2); });
+    handle(Chart1, &WageChart::clicked, [this] { Chart1Click(Chart1); });
+    handle(Timer1, &QTimer::timeout, [this] { Timer1Timer(Timer1); });
 
     const std::array<std::pair<QLineEdit*, void (TForm1::*)(QObject*)>, 11> figureClicks{{
         {Edit3, &TForm1::Edit3Click},
@@ -251,8 +256,8 @@ void TForm1::ConnectHandlers() {
     }};
     for (const auto& [field, handler] : figureClicks) {
         auto* source = field->findChild<ClickSource*>(QString(), Qt::FindDirectChildrenOnly);
-        connect(source, &ClickSource::clicked, this,
-                [this, field = field, handler = handler] { (this->*handler)(field); });
+        handle(source, &ClickSource::clicked,
+               [this, field = field, handler = handler] { (this->*handler)(field); });
     }
 }
 
